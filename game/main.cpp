@@ -1,0 +1,3 @@
+#include "game/frame_loop.h"
+
+int main() { return RunGame(); }
