@@ -34,6 +34,13 @@ std::string RandomAfterBm(unsigned seed) {
   return bytes;
 }
 
+// The signature and header chunk of an 8 × 6 true-colour PNG.
+std::string Png() {
+  static const char bytes[] = "\x89PNG\r\n\x1a\n" "\0\0\0\x0dIHDR" "\0\0\0\x08" "\0\0\0\x06"
+                              "\x08\x02\0\0\0" "\x71\x67\x48\xac";
+  return std::string(bytes, sizeof bytes - 1);
+}
+
 }  // namespace
 
 std::vector<BadBmp> BadBmps() {
@@ -81,7 +88,7 @@ std::vector<BadBmp> BadBmps() {
       {"random bytes after BM, 1", RandomAfterBm(1)},
       {"random bytes after BM, 2", RandomAfterBm(2)},
       {"random bytes after BM, 3", RandomAfterBm(3)},
-      {"a PNG", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x08\0\0\0\x06\x08\x02\0\0\0", 33)},
+      {"a PNG", Png()},
       {"BM in lower case", "bm" + good.substr(2)},
   };
 }

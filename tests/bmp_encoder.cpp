@@ -185,6 +185,15 @@ const std::vector<Colour>& ExactColours() {
   return colours;
 }
 
+TestImage PatternFor(const BmpKind& kind) {
+  const auto& colours = ExactColours();
+  const int n = kind.bitsPerPixel == 1 ? 2 : static_cast<int>(colours.size());
+  TestImage image(7, 4, colours[0]);
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) image.Set(x, y, colours[x < 3 ? y % n : (3 * x + y) % n]);
+  return image;
+}
+
 std::string EncodeBmp(const TestImage& image, const BmpKind& kind) {
   const bool core = kind.headerBytes == 12;
   std::vector<Colour> palette;

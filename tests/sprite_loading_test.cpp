@@ -13,17 +13,6 @@ namespace {
 using platform::testing::BackBuffer;
 using platform::testing::Picture;
 
-// A run of three at the start of each row, then colours that change with every pixel, so
-// that a flipped row order, a lost run or a misplaced nibble shows.
-TestImage KindImage(const BmpKind& kind) {
-  const auto& colours = ExactColours();
-  const int n = kind.bitsPerPixel == 1 ? 2 : static_cast<int>(colours.size());
-  TestImage image(7, 4, colours[0]);
-  for (int y = 0; y < image.height; ++y)
-    for (int x = 0; x < image.width; ++x) image.Set(x, y, colours[x < 3 ? y % n : (3 * x + y) % n]);
-  return image;
-}
-
 // Equal but for one step in a channel: SDL's converter from 5-6-5 pixels makes a full green 254.
 bool Near(Colour a, Colour b) {
   for (int shift : {0, 8, 16})
@@ -63,7 +52,7 @@ class SpriteLoadingTest : public GameTest {
 TEST_F(SpriteLoadingTest, EveryKindOfBmpDrawsWithItsOwnColours) {
   for (const BmpKind& kind : EveryBmpKind()) {
     SCOPED_TRACE(kind.name);
-    const TestImage image = KindImage(kind);
+    const TestImage image = PatternFor(kind);
     sprites.Remove("Dude.bmp");
     WriteBytes((sprites.DataPath() / "Dude.bmp").string(), EncodeBmp(image, kind));
     Restart();
