@@ -19,4 +19,4 @@ tests/fuzz/run.sh build-fuzz 30
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSHOOTER_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L unit
+  ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L "unit|leaks"
