@@ -119,6 +119,25 @@ void VirtualDisplay::StartWindowManager() {
       throw std::runtime_error("the window manager did not start");
     std::this_thread::sleep_for(20ms);
   }
+  // Announcing itself is not yet managing windows: openbox drops a map request that comes
+  // while it starts, and SDL waits for its window's map for ever. A probe window, asked again
+  // until the window manager maps it, shows that it is ready.
+  Display* d = connection_;
+  const Window probe = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 10, 10, 0, 0, 0);
+  bool ready = false;
+  while (!ready && Clock::now() < deadline) {
+    XUnmapWindow(d, probe);
+    XMapWindow(d, probe);
+    XSync(d, False);
+    const auto retry = Clock::now() + 200ms;
+    while (!(ready = WindowArea(probe).has_value()) && Clock::now() < retry)
+      std::this_thread::sleep_for(10ms);
+  }
+  XDestroyWindow(d, probe);
+  XSync(d, False);
+  if (!ready)
+    throw std::runtime_error(windowManager_->Running() ? "the window manager does not map windows"
+                                                       : "the window manager ended");
 }
 
 std::optional<XWindow> VirtualDisplay::FindWindow(const std::string& title,
@@ -222,7 +241,22 @@ XWindow VirtualDisplay::OpenOtherWindow(Rect area) {
 }
 
 void VirtualDisplay::GiveFocusTo(XWindow window) const {
-  XSetInputFocus(connection_, window, RevertToPointerRoot, CurrentTime);
+  if (!windowManager_) {
+    XSetInputFocus(connection_, window, RevertToPointerRoot, CurrentTime);
+    XSync(connection_, False);
+    return;
+  }
+  // With a window manager the focus is its business: ask it as a task bar would, which also
+  // brings back a window that was minimised.
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(connection_, "_NET_ACTIVE_WINDOW", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = 2;  // from a pager or task bar
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(connection_, DefaultRootWindow(connection_), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &event);
   XSync(connection_, False);
 }
 
