@@ -18,8 +18,11 @@ cmake --build "$build" -j2 --target shooter floor >/dev/null
 
 display=100
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-export DISPLAY=":$display"
-Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+export DISPLAY=":$display" SDL_VIDEODRIVER=x11
+# Without -noreset the server resets whenever its last client leaves (between two runs, or after
+# a poll), and a program that connects meanwhile fails; SDL would then try its other video
+# drivers and show no window at all, so it is told to use X11 only.
+Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 program=""
 line=""
