@@ -29,10 +29,11 @@ constexpr int kWarmUpPasses = 8;
 // A random choice of arrows and Space, turned back towards the screen where the player has
 // left it, so that shots fly where they are drawn and meet monsters.
 std::vector<SDL_Scancode> WanderingKeys(std::mt19937& generator) {
+  constexpr std::int32_t kMargin = 32;  // from the right and bottom edges
   std::bernoulli_distribution held(0.4);
-  const bool right = PlayerX < 0 || (PlayerX < ScreenWidth - 32 && held(generator));
+  const bool right = PlayerX < 0 || (PlayerX < ScreenWidth - kMargin && held(generator));
   const bool left = !right && held(generator);
-  const bool down = PlayerY < 0 || (PlayerY < ScreenHeight - 32 && held(generator));
+  const bool down = PlayerY < 0 || (PlayerY < ScreenHeight - kMargin && held(generator));
   const bool up = !down && held(generator);
   std::vector<SDL_Scancode> keys;
   if (right) keys.push_back(SDL_SCANCODE_RIGHT);
