@@ -14,16 +14,17 @@ target_include_directories(make_icon PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(make_icon PRIVATE SDL2::SDL2)
 set(player_sprite ${CMAKE_CURRENT_SOURCE_DIR}/Data/Dude.bmp)
 foreach(size 32 64 128)
-  set(icon ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/shooter.png)
+  set(icon_folder ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size})
+  set(icon ${icon_folder}/shooter.png)
   add_custom_command(OUTPUT ${icon}
-    COMMAND ${CMAKE_COMMAND} -E make_directory icons/${size}x${size}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_folder}
     COMMAND make_icon ${player_sprite} ${size} ${icon}
     DEPENDS make_icon ${player_sprite}
     COMMENT "Drawing the ${size}x${size} icon from the player sprite")
   list(APPEND icons ${icon})
   install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-add_custom_target(icons ALL DEPENDS ${icons})
+add_custom_target(shooter_icons ALL DEPENDS ${icons})
 
 # The menu entry names absolute paths, and the prefix is known for sure only when installing
 # (`cmake --install --prefix`, or cpack's /usr), so the entry is configured then.
