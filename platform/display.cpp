@@ -230,8 +230,6 @@ void UseOffscreenDisplay() {
   SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
 }
 
-void SetFocus(bool focused) { display.focused = focused; }
-
 int PresentedFrames() { return presentedFrames; }
 
 namespace {

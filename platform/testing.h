@@ -22,9 +22,6 @@ void HoldKeys(const std::vector<SDL_Scancode>& keys);
 // Replaces the generator behind RandomValue; an empty function brings the generator back.
 void SetRandomSource(std::function<std::int32_t(std::int32_t n)> source);
 
-// The in-memory display's input focus, as a window manager would give and take it.
-void SetFocus(bool focused);
-
 // A picture read back as Colour values, row by row.
 struct Picture {
   int width = 0, height = 0;

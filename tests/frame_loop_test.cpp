@@ -1,9 +1,18 @@
 // The entry routine and the frame loop: start values, the end of the game, presenting, focus.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "tests/game_fixture.h"
 
 namespace {
+
+// Puts an event in SDL's queue, where the next flip finds it as it would a window's.
+void Send(Uint32 type, Uint8 windowEvent = 0) {
+  SDL_Event event{};
+  event.type = type;
+  event.window.event = windowEvent;
+  ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
 
 using platform::testing::BackBuffer;
 using platform::testing::FrontBuffer;
@@ -68,7 +77,7 @@ TEST_F(GameTest, EscapeWinsOverMovementInTheSamePass) {
 TEST_F(GameTest, WithoutTheFocusKeysReadReleasedNothingIsPresentedAndTheGameGoesOn) {
   RunPasses(1);
   const int presented = PresentedFrames();
-  platform::testing::SetFocus(false);
+  Send(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_LOST);
   WithoutMonsters();
   AddMonster(100, 100, 2, 1, 0);
   RunPasses(10, {SDL_SCANCODE_RIGHT, SDL_SCANCODE_DOWN, SDL_SCANCODE_SPACE});
@@ -80,10 +89,24 @@ TEST_F(GameTest, WithoutTheFocusKeysReadReleasedNothingIsPresentedAndTheGameGoes
   EXPECT_EQ(Monsters.front().X, 120);
   EXPECT_EQ(Monsters.front().Y, 110);
 
-  platform::testing::SetFocus(true);
+  Send(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_GAINED);
   RunPasses(1, {SDL_SCANCODE_RIGHT});
   EXPECT_EQ(PresentedFrames(), presented + 1);
   EXPECT_EQ(PlayerX, 5);
+}
+
+TEST_F(GameTest, RequestsToCloseTheWindowAndMouseClicksAreIgnored) {
+  Send(SDL_QUIT);
+  Send(SDL_MOUSEBUTTONDOWN);
+  Send(SDL_MOUSEBUTTONUP);
+  EXPECT_EQ(RunPasses(5), 5);
+}
+
+TEST_F(GameTest, SpritesAreMadeAgainWhenTheRenderersDeviceWasLost) {
+  Send(SDL_RENDER_DEVICE_RESET);
+  RunPasses(1);
+  EXPECT_EQ(FindColour(BackBuffer(), PlayerColour).count, 8 * 6 - 2);
+  EXPECT_GT(FindColour(BackBuffer(), Magenta).count, 0);  // and the font
 }
 
 TEST(GameRun, EscapeHeldFromTheStartRunsOnePassAndShowsOnlyTheBlackPicture) {
