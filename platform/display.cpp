@@ -156,6 +156,8 @@ void OpenDisplay(int width, int height, int /*bitsPerPixel: always 32-bit colour
   if (drawIntoMemory) {
     display.memoryBackBuffer = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
                                                               SDL_PIXELFORMAT_ARGB8888);
+    // Presenting copies the picture: SDL would blend a surface with alpha pixel by pixel.
+    SDL_SetSurfaceBlendMode(display.memoryBackBuffer, SDL_BLENDMODE_NONE);
     SDL_FreeSurface(memoryFrontBuffer);
     memoryFrontBuffer = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
                                                        SDL_PIXELFORMAT_ARGB8888);
