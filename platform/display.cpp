@@ -4,7 +4,7 @@
 // picture up whole, centred, aspect kept and nearest neighbour, with black bars beside it.
 // Sprites and glyphs are textures made once, so a frame is a clear and a few dozen copies.
 // Flip handles the window's events, presents, and paces itself where the driver's present does
-// not wait. For the tests the window can be replaced by a surface in memory, drawn by SDL's
+// not wait. Without the input focus nothing is drawn or presented. For the tests the window can be replaced by a surface in memory, drawn by SDL's
 // software renderer, with a second surface standing for the front buffer.
 #include <SDL.h>
 
@@ -196,7 +196,9 @@ void Flip() {
 
 void ClearBackBuffer(Colour colour) {
   SDL_Renderer* renderer = display.renderer;
-  if (!renderer) return;
+  // Without the focus nothing is presented, so nothing is drawn either: the renderer would
+  // queue every pass's drawing until the focus came back.
+  if (!renderer || !display.focused) return;
   int outputWidth = 0, outputHeight = 0;
   SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
   const Uint8 r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;

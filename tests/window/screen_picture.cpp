@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <fstream>
+#include <utility>
 
 namespace window_harness {
 
@@ -48,6 +49,43 @@ bool ScreenPicture::AllOf(Colour colour, Rect area, Rect except) const {
       if (!excepted && At(x, y) != colour) return false;
     }
   return true;
+}
+
+int ScreenPicture::CountOther(const std::vector<Colour>& allowed, Rect area) const {
+  area = Clip(area);
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      count += std::find(allowed.begin(), allowed.end(), At(x, y)) == allowed.end();
+  return count;
+}
+
+std::vector<Rect> ScreenPicture::Patches(Colour colour) const {
+  std::vector<Rect> patches;
+  std::vector<bool> seen(pixels.size(), false);
+  std::vector<std::pair<int, int>> pending;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      if (seen[static_cast<std::size_t>(y) * width + x] || At(x, y) != colour) continue;
+      Rect patch{x, y, x + 1, y + 1};
+      pending.assign(1, {x, y});
+      seen[static_cast<std::size_t>(y) * width + x] = true;
+      while (!pending.empty()) {
+        const auto [px, py] = pending.back();
+        pending.pop_back();
+        patch = Rect{std::min(patch.left, px), std::min(patch.top, py),
+                     std::max(patch.right, px + 1), std::max(patch.bottom, py + 1)};
+        for (const auto& [nx, ny] : {std::pair{px - 1, py}, {px + 1, py}, {px, py - 1}, {px, py + 1}}) {
+          if (nx < 0 || ny < 0 || nx >= width || ny >= height) continue;
+          const std::size_t index = static_cast<std::size_t>(ny) * width + nx;
+          if (seen[index] || At(nx, ny) != colour) continue;
+          seen[index] = true;
+          pending.push_back({nx, ny});
+        }
+      }
+      patches.push_back(patch);
+    }
+  return patches;
 }
 
 void ScreenPicture::WritePpm(const std::filesystem::path& path) const {

@@ -2,6 +2,7 @@
 // A picture read back from the X server, as the game's Colour values (r + 256·g + 65536·b),
 // and the few questions the window tests ask of it.
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -30,6 +31,11 @@ struct ScreenPicture {
   int Count(Colour colour, Rect area = {}) const;
   // True when every pixel of `area` outside `except` has this colour.
   bool AllOf(Colour colour, Rect area, Rect except = {}) const;
+  // Pixels of `area` whose colour is none of `allowed`.
+  int CountOther(const std::vector<Colour>& allowed, Rect area = {}) const;
+  // The bounding boxes of the connected patches of this colour, e.g. one per sprite on the
+  // screen while sprites do not touch.
+  std::vector<Rect> Patches(Colour colour) const;
   // A binary PPM, for looking at a failure.
   void WritePpm(const std::filesystem::path& path) const;
 
