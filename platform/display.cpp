@@ -4,8 +4,9 @@
 // picture up whole, centred, aspect kept and nearest neighbour, with black bars beside it.
 // Sprites and glyphs are textures made once, so a frame is a clear and a few dozen copies.
 // Flip handles the window's events, presents, and paces itself where the driver's present does
-// not wait. Without the input focus nothing is drawn or presented. For the tests the window can be replaced by a surface in memory, drawn by SDL's
-// software renderer, with a second surface standing for the front buffer.
+// not wait. Without the input focus nothing is drawn or presented. For the tests the window can
+// be replaced by a surface in memory, drawn by SDL's software renderer, with a second surface
+// standing for the front buffer.
 #include <SDL.h>
 
 #include <cstdlib>
