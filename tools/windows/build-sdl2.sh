@@ -21,6 +21,13 @@ mkdir -p "$cache"
 work=$(mktemp -d "$cache/sdl2-build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
+# apt knows source packages only from deb-src entries, which Debian's images leave out.
+if ! apt-cache showsrc libsdl2 2>/dev/null | grep -qxF "Version: $version"; then
+    sudo=()
+    ((EUID == 0)) || sudo=(sudo)
+    "${sudo[@]}" "$repo/tools/windows/add-deb-src.sh"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq >&2
+fi
 (cd "$work" && apt-get source --only-source "libsdl2=$version" >&2)
 source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'libsdl2-*')
 

@@ -68,5 +68,8 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     "$wineserver" -w
 fi
 "$wineserver" -p
+# Wine's own background services start with the first program and inherit its output. Started
+# here, they hold /dev/null open, not the pipe of a test runner that would wait for it to close.
+"$SHOOTER_WINE" cmd /c exit </dev/null >/dev/null 2>&1
 
 "$@"
