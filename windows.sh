@@ -41,4 +41,5 @@ tools/windows/pack.sh "$build"
 
 if $run_tests; then
     tools/windows/wine-session.sh ctest --test-dir "$build" --output-on-failure -j2
+    tools/windows/wine-session.sh tests/windows/smoke.sh "$build"
 fi

@@ -10,6 +10,7 @@ transparent magenta must be on the screen exactly as in the file. Prints
 "player at X ROW" and exits 0, or says what is wrong and exits 1.
 """
 
+import array
 import struct
 import sys
 
@@ -20,26 +21,48 @@ SCREEN_SIZE = (800, 600)
 MIN_NAVY_SHARE = 0.95
 
 
-def read_xwd(path):
-    """Returns (width, height, pixels) with pixels as a row-major list of (r, g, b)."""
-    with open(path, "rb") as f:
-        data = f.read()
-    fields = struct.unpack(">25I", data[:100])
-    header_size, _, _, _, width, height = fields[:6]
-    byte_order, bits_per_pixel, bytes_per_line = fields[7], fields[11], fields[12]
-    masks = fields[14:17]
-    colour_count = fields[19]
-    start = header_size + 12 * colour_count
-    bytes_per_pixel = bits_per_pixel // 8
-    endian = "little" if byte_order == 0 else "big"
-    shifts = [(mask & -mask).bit_length() - 1 for mask in masks]
-    pixels = []
-    for y in range(height):
-        row = data[start + y * bytes_per_line:start + (y + 1) * bytes_per_line]
-        for x in range(width):
-            value = int.from_bytes(row[x * bytes_per_pixel:(x + 1) * bytes_per_pixel], endian)
-            pixels.append(tuple((value & m) >> s for m, s in zip(masks, shifts)))
-    return width, height, pixels
+class Screen:
+    """A screenshot from xwd -root: its size and its pixels as 32-bit values, row by row.
+
+    Xvfb's screenshots of the same screen come with 24 or with 32 bits per pixel.
+    """
+
+    def __init__(self, path):
+        with open(path, "rb") as f:
+            data = f.read()
+        fields = struct.unpack(">25I", data[:100])
+        header_size, self.width, self.height = fields[0], fields[4], fields[5]
+        byte_order, bits_per_pixel, bytes_per_line = fields[7], fields[11], fields[12]
+        if bits_per_pixel not in (24, 32):
+            sys.exit(f"screenshot has {bits_per_pixel} bits per pixel, not 24 or 32")
+        self.masks = fields[14:17]
+        start = header_size + 12 * fields[19]
+        # Pixels are widened to 32 bits by slice copies, which run at C speed.
+        step = bits_per_pixel // 8
+        rows = bytearray(4 * self.width * self.height)
+        for y in range(self.height):
+            row = data[start + y * bytes_per_line:][:step * self.width]
+            out = 4 * self.width * y
+            for byte in range(step):
+                to = out + (byte if byte_order == 0 else byte + 4 - step)
+                rows[to:out + 4 * self.width:4] = row[byte::step]
+        # The byte that holds no colour is cleared, so that equal colours have equal values.
+        colour_bits = self.masks[0] | self.masks[1] | self.masks[2]
+        for byte in range(4):
+            if not (colour_bits >> (8 * byte)) & 0xFF:
+                offset = byte if byte_order == 0 else 3 - byte
+                rows[offset::4] = bytes(len(rows) // 4)
+        self.pixels = array.array("I", rows)
+        if (byte_order == 0) != (sys.byteorder == "little"):
+            self.pixels.byteswap()
+
+    def value_of(self, colour):
+        """The screen's pixel value for an (r, g, b) colour."""
+        return sum(channel * (mask & -mask) for channel, mask in zip(colour, self.masks))
+
+    def colour_at(self, x, y):
+        value = self.pixels[y * self.width + x]
+        return tuple((value & mask) // (mask & -mask) for mask in self.masks)
 
 
 def read_bmp(path):
@@ -61,7 +84,6 @@ def read_bmp(path):
 
 
 def sprite_at(screen, sprite, left, top):
-    width, height, pixels = screen
     sprite_width, sprite_height, sprite_pixels = sprite
     for y in range(sprite_height):
         for x in range(sprite_width):
@@ -69,24 +91,23 @@ def sprite_at(screen, sprite, left, top):
             if colour == MAGENTA:
                 continue
             sx, sy = left + x, top + y
-            if not (0 <= sx < width and 0 <= sy < height):
+            if not (0 <= sx < screen.width and 0 <= sy < screen.height):
                 return False
-            if pixels[sy * width + sx] != colour:
+            if screen.pixels[sy * screen.width + sx] != screen.value_of(colour):
                 return False
     return True
 
 
 def main():
     screen_path, sprite_path, row = sys.argv[1], sys.argv[2], int(sys.argv[3])
-    screen = read_xwd(screen_path)
+    screen = Screen(screen_path)
     sprite = read_bmp(sprite_path)
-    width, height, pixels = screen
-    if (width, height) != SCREEN_SIZE:
-        sys.exit(f"screen is {width} x {height}, not {SCREEN_SIZE[0]} x {SCREEN_SIZE[1]}")
-    navy_share = pixels.count(NAVY) / len(pixels)
+    if (screen.width, screen.height) != SCREEN_SIZE:
+        sys.exit(f"screen is {screen.width} x {screen.height}, not {SCREEN_SIZE[0]} x {SCREEN_SIZE[1]}")
+    navy_share = screen.pixels.count(screen.value_of(NAVY)) / len(screen.pixels)
     if navy_share < MIN_NAVY_SHARE:
-        sys.exit(f"only {navy_share:.1%} of the screen is navy; top-left pixel {pixels[0]}")
-    found = [x for x in range(-sprite[0], width) if sprite_at(screen, sprite, x, row)]
+        sys.exit(f"only {navy_share:.1%} of the screen is navy; top-left pixel {screen.colour_at(0, 0)}")
+    found = [x for x in range(-sprite[0], screen.width) if sprite_at(screen, sprite, x, row)]
     if not found:
         sys.exit(f"no player sprite on row {row}")
     print(f"player at {found[0]} {row}")
