@@ -27,8 +27,15 @@ stop_all() {
 }
 trap stop_all EXIT
 
+# Each check that holds is counted; the first that fails ends the test.
+passed=0
+pass() {
+    echo "smoke test: $*"
+    passed=$((passed + 1))
+}
 fail() {
     echo "smoke test: $*" >&2
+    echo "smoke: $passed passed, 1 failed"
     exit 1
 }
 
@@ -75,7 +82,7 @@ wait_for 30 window_named '^Vollbild$' || fail 'no window "Vollbild" appeared'
 game_window=$(window_named '^Vollbild$')
 xdotool windowfocus --sync "$game_window"
 wait_for 10 shows_player_at start 1 || fail "start picture: $(player_in start)"
-echo "smoke test: window Vollbild shows the navy playfield with the player at (1, 2)"
+pass "window Vollbild shows the navy playfield with the player at (1, 2)"
 
 xlogo -geometry 200x200+300+200 &
 other_pid=$!
@@ -87,7 +94,7 @@ sleep 0.5
 screenshot away2
 cmp -s "$work/away1.xwd" "$work/away2.xwd" ||
     fail "the picture still changes while another window has the focus"
-echo "smoke test: in the background the game presents nothing"
+pass "in the background the game presents nothing"
 
 # What a window manager does on Alt+Tab: raise the window and give it the X focus, then (as
 # Windows' task switcher does) restore it and bring it to the front. The focus goes first:
@@ -102,7 +109,7 @@ screenshot moved
 moved=$(player_in moved)
 [[ $moved == "player at "* && $moved != "player at 1 2" ]] ||
     fail "after coming back Right did not move the player: $moved"
-echo "smoke test: back in front the picture is whole again and Right moves the player ($moved)"
+pass "back in front the picture is whole again and Right moves the player ($moved)"
 
 hold_key Escape 0.3
 wait_for 20 bash -c "! kill -0 $game_pid" || fail "the game still runs 20 s after Escape"
@@ -110,4 +117,5 @@ status=0
 wait "$game_pid" || status=$?
 game_pid=
 ((status == 0)) || fail "the game exited with $status after Escape"
-echo "smoke test: Escape ends the game with exit code 0"
+pass "Escape ends the game with exit code 0"
+echo "smoke: $passed passed, 0 failed"
