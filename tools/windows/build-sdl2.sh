@@ -7,8 +7,15 @@
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/../.." && pwd)
-version=$(dpkg-query -W -f='${Version}' libsdl2-dev 2>/dev/null ||
-          apt-cache policy libsdl2-dev | sed -n 's/^ *Candidate: //p')
+if dpkg-query -W -f='${Status}' libsdl2-dev 2>/dev/null | grep -q ' installed$'; then
+    version=$(dpkg-query -W -f='${Version}' libsdl2-dev)
+else
+    version=$(apt-cache policy libsdl2-dev | sed -n 's/^ *Candidate: //p')
+fi
+if [[ -z $version || $version == "(none)" ]]; then
+    echo "apt knows no version of libsdl2-dev: run apt-get update" >&2
+    exit 1
+fi
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/shooter
 prefix="$cache/sdl2-mingw-$version"
 
