@@ -18,6 +18,9 @@
 #include "platform/platform.h"
 #include "platform/stop_signals.h"
 #include "platform/testing.h"
+#ifdef _WIN32
+#include "platform/windows_logo_key.h"
+#endif
 
 namespace platform {
 namespace {
@@ -167,6 +170,9 @@ void OpenDisplay(int width, int height, int /*bitsPerPixel: always 32-bit colour
   } else {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     display.window = OpenWindow(width, height, title);
+#ifdef _WIN32
+    HoldWindowsLogoKeys(display.window);
+#endif
     display.renderer = OpenRenderer(display.window);
     SDL_RenderSetLogicalSize(display.renderer, width, height);
     display.pacer.emplace(RefreshPeriod(display.window));
@@ -221,6 +227,9 @@ void CloseDown() {
   FreeFontTexture();
   FreeSprites();
   if (display.renderer) SDL_DestroyRenderer(display.renderer);
+#ifdef _WIN32
+  ReleaseWindowsLogoKeys();
+#endif
   if (display.window) SDL_DestroyWindow(display.window);
   SDL_FreeSurface(display.memoryBackBuffer);
   display = Display{};
