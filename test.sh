@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-packages.sh build-essential cmake libsdl2-dev libgtest-dev \
-  xvfb xdotool x11-apps imagemagick clang libclang-rt-14-dev
+  xvfb xdotool x11-apps imagemagick libx11-dev libxtst-dev dpkg-dev desktop-file-utils \
+  libbenchmark-dev openbox clang libclang-rt-14-dev
 
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -4,8 +4,9 @@
 // picture up whole, centred, aspect kept and nearest neighbour, with black bars beside it.
 // Sprites and glyphs are textures made once, so a frame is a clear and a few dozen copies.
 // Flip handles the window's events, presents, and paces itself where the driver's present does
-// not wait. For the tests the window can be replaced by a surface in memory, drawn by SDL's
-// software renderer, with a second surface standing for the front buffer.
+// not wait. Without the input focus nothing is drawn or presented. For the tests the window can
+// be replaced by a surface in memory, drawn by SDL's software renderer, with a second surface
+// standing for the front buffer.
 #include <SDL.h>
 
 #include <cstdlib>
@@ -17,6 +18,9 @@
 #include "platform/platform.h"
 #include "platform/stop_signals.h"
 #include "platform/testing.h"
+#ifdef _WIN32
+#include "platform/windows_logo_key.h"
+#endif
 
 namespace platform {
 namespace {
@@ -156,6 +160,8 @@ void OpenDisplay(int width, int height, int /*bitsPerPixel: always 32-bit colour
   if (drawIntoMemory) {
     display.memoryBackBuffer = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
                                                               SDL_PIXELFORMAT_ARGB8888);
+    // Presenting copies the picture: SDL would blend a surface with alpha pixel by pixel.
+    SDL_SetSurfaceBlendMode(display.memoryBackBuffer, SDL_BLENDMODE_NONE);
     SDL_FreeSurface(memoryFrontBuffer);
     memoryFrontBuffer = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
                                                        SDL_PIXELFORMAT_ARGB8888);
@@ -164,6 +170,9 @@ void OpenDisplay(int width, int height, int /*bitsPerPixel: always 32-bit colour
   } else {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     display.window = OpenWindow(width, height, title);
+#ifdef _WIN32
+    HoldWindowsLogoKeys(display.window);
+#endif
     display.renderer = OpenRenderer(display.window);
     SDL_RenderSetLogicalSize(display.renderer, width, height);
     display.pacer.emplace(RefreshPeriod(display.window));
@@ -194,7 +203,9 @@ void Flip() {
 
 void ClearBackBuffer(Colour colour) {
   SDL_Renderer* renderer = display.renderer;
-  if (!renderer) return;
+  // Without the focus nothing is presented, so nothing is drawn either: the renderer would
+  // queue every pass's drawing until the focus came back.
+  if (!renderer || !display.focused) return;
   int outputWidth = 0, outputHeight = 0;
   SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
   const Uint8 r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
@@ -216,6 +227,9 @@ void CloseDown() {
   FreeFontTexture();
   FreeSprites();
   if (display.renderer) SDL_DestroyRenderer(display.renderer);
+#ifdef _WIN32
+  ReleaseWindowsLogoKeys();
+#endif
   if (display.window) SDL_DestroyWindow(display.window);
   SDL_FreeSurface(display.memoryBackBuffer);
   display = Display{};

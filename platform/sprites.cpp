@@ -91,7 +91,7 @@ void SetTransparentColour(int number, Colour colour) {
 
 void DrawSprite(int number, std::int32_t x, std::int32_t y) {
   const Sprite* sprite = LoadedSprite(number);
-  if (!sprite || !sprite->texture) return;
+  if (!sprite || !sprite->texture || !DisplayHasFocus()) return;  // see ClearBackBuffer
   const auto copy =
       ClipToScreen(x, y, sprite->image->w, sprite->image->h, ScreenWidth(), ScreenHeight());
   if (!copy) return;

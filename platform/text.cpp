@@ -56,7 +56,7 @@ void EndDrawing() {}
 void SetTransparentTextBackground() {}
 
 void DrawText(int x, int y, const char* text, Colour colour) {
-  if (!fontTexture || !text) return;
+  if (!fontTexture || !text || !DisplayHasFocus()) return;  // see ClearBackBuffer
   SDL_SetTextureColorMod(fontTexture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
   std::int64_t left = x;
   for (const char* c = text; *c; ++c, left += GlyphAdvance) {

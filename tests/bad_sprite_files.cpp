@@ -1,6 +1,8 @@
 #include "tests/bad_sprite_files.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <cstdint>
 #include <random>
@@ -96,11 +98,13 @@ std::vector<BadBmp> BadBmps() {
 const std::vector<OddFile>& OddFiles() {
   static const std::vector<OddFile> files = {
       {"a folder", [](const fs::path& p) { fs::create_directory(p); }},
+#ifndef _WIN32  // Windows has neither FIFOs nor these devices, and links need privileges there
       {"a FIFO no one writes to", [](const fs::path& p) { mkfifo(p.c_str(), 0600); }},
       {"/dev/zero", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
       {"/dev/null", [](const fs::path& p) { fs::create_symlink("/dev/null", p); }},
       {"a link to itself", [](const fs::path& p) { fs::create_symlink(p.filename(), p); }},
       {"a link to nowhere", [](const fs::path& p) { fs::create_symlink("no-such-file.bmp", p); }},
+#endif
   };
   return files;
 }

@@ -95,6 +95,18 @@ TEST_F(GameTest, WithoutTheFocusKeysReadReleasedNothingIsPresentedAndTheGameGoes
   EXPECT_EQ(PlayerX, 5);
 }
 
+TEST_F(GameTest, WithoutTheFocusNothingIsDrawnNotEvenTheBackground) {
+  RunPasses(1);
+  const platform::testing::Picture lastDrawn = BackBuffer();
+  Send(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_LOST);
+  WithoutMonsters();
+  AddMonster(300, 300, 0, 0, 0);
+  AddShot(495, 400);
+  PlayerX = 200;
+  RunPasses(3);
+  EXPECT_EQ(BackBuffer().pixels, lastDrawn.pixels);
+}
+
 TEST_F(GameTest, RequestsToCloseTheWindowAndMouseClicksAreIgnored) {
   Send(SDL_QUIT);
   Send(SDL_MOUSEBUTTONDOWN);

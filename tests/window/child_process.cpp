@@ -6,8 +6,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdlib>
-#include <cstring>
 #include <stdexcept>
 #include <thread>
 

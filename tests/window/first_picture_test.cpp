@@ -31,6 +31,7 @@ void EndWithEscape(VirtualDisplay& display, RunningGame& game) {
 TEST_F(WindowTest, TheFirstPictureShowsNavyTheStatusLineAndThePlayerAtOneTwo) {
   StartGame();
   const ScreenPicture& picture = Look();
+  Report("start_to_first_picture_ms", static_cast<double>(game->StartTime().count()));
   EXPECT_EQ(display->WindowArea(game->Window()), (Rect{0, 0, 800, 600}));
 
   const Rect player = PlayerArea(picture);

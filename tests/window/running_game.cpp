@@ -9,11 +9,11 @@ using namespace std::chrono_literals;
 
 std::filesystem::path BuiltShooter() { return SHOOTER_BINARY; }
 
-RunningGame::RunningGame(VirtualDisplay& display, const GameFolder& folder,
+RunningGame::RunningGame(VirtualDisplay& display, const std::filesystem::path& workingFolder,
                          const std::filesystem::path& binary)
     : process_(std::make_unique<ChildProcess>(
           ChildProcess::Options{.command = {binary.string()},
-                                .workingFolder = folder.Path(),
+                                .workingFolder = workingFolder,
                                 .environment = {"DISPLAY=" + display.Name()}})) {
   // The window is looked up only after the first picture: SDL may make it anew for OpenGL.
   const auto started = std::chrono::steady_clock::now();

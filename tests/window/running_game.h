@@ -20,7 +20,11 @@ class RunningGame {
   // Starts the game and waits up to 10 s for its first navy picture to reach the screen, then
   // finds its window "Vollbild"; throws when either does not show.
   RunningGame(VirtualDisplay& display, const GameFolder& folder,
-              const std::filesystem::path& binary = BuiltShooter());
+              const std::filesystem::path& binary = BuiltShooter())
+      : RunningGame(display, folder.Path(), binary) {}
+  // The same in any folder, e.g. where an installed game's menu entry starts it.
+  RunningGame(VirtualDisplay& display, const std::filesystem::path& workingFolder,
+              const std::filesystem::path& binary);
 
   ChildProcess& Process() { return *process_; }
   XWindow Window() const { return window_; }

@@ -75,9 +75,12 @@ VirtualDisplay::VirtualDisplay(Options options) : options_(options) {
   if (options_.windowManager) StartWindowManager();
 }
 
+void VirtualDisplay::CloseConnection::operator()(_XDisplay* connection) const {
+  XCloseDisplay(connection);
+}
+
 VirtualDisplay::~VirtualDisplay() {
-  // The connection goes first: Xlib ends the process when its server vanishes under it.
-  if (connection_) XCloseDisplay(connection_);
+  connection_.reset();
   windowManager_.reset();
   if (server_) {
     server_->Signal(SIGTERM);
@@ -103,10 +106,10 @@ void VirtualDisplay::StartServer() {
   }
   close(fds[0]);
   XSetErrorHandler(IgnoreError);
-  connection_ = XOpenDisplay(name_.c_str());
-  if (!connection_) throw std::runtime_error("cannot connect to Xvfb on " + name_);
+  connection_.reset(XOpenDisplay(name_.c_str()));
+  if (!Connection()) throw std::runtime_error("cannot connect to Xvfb on " + name_);
   int event = 0, error = 0, major = 0, minor = 0;
-  if (!XTestQueryExtension(connection_, &event, &error, &major, &minor))
+  if (!XTestQueryExtension(connection_.get(), &event, &error, &major, &minor))
     throw std::runtime_error("Xvfb has no XTEST");
 }
 
@@ -114,18 +117,37 @@ void VirtualDisplay::StartWindowManager() {
   windowManager_ = std::make_unique<ChildProcess>(ChildProcess::Options{
       .command = {"/usr/bin/openbox"}, .environment = {"DISPLAY=" + name_}});
   const auto deadline = Clock::now() + 10s;
-  while (!WindowManagerRunning(connection_)) {
+  while (!WindowManagerRunning(connection_.get())) {
     if (Clock::now() > deadline || !windowManager_->Running())
       throw std::runtime_error("the window manager did not start");
     std::this_thread::sleep_for(20ms);
   }
+  // Announcing itself is not yet managing windows: openbox drops a map request that comes
+  // while it starts, and SDL waits for its window's map for ever. A probe window, asked again
+  // until the window manager maps it, shows that it is ready.
+  Display* d = connection_.get();
+  const Window probe = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 10, 10, 0, 0, 0);
+  bool ready = false;
+  while (!ready && Clock::now() < deadline) {
+    XUnmapWindow(d, probe);
+    XMapWindow(d, probe);
+    XSync(d, False);
+    const auto retry = Clock::now() + 200ms;
+    while (!(ready = WindowArea(probe).has_value()) && Clock::now() < retry)
+      std::this_thread::sleep_for(10ms);
+  }
+  XDestroyWindow(d, probe);
+  XSync(d, False);
+  if (!ready)
+    throw std::runtime_error(windowManager_->Running() ? "the window manager does not map windows"
+                                                       : "the window manager ended");
 }
 
 std::optional<XWindow> VirtualDisplay::FindWindow(const std::string& title,
                                                   std::chrono::milliseconds timeout) const {
   const auto deadline = Clock::now() + timeout;
   do {
-    if (const auto found = Search(connection_, DefaultRootWindow(connection_), title))
+    if (const auto found = Search(Connection(), DefaultRootWindow(Connection()), title))
       return *found;
     std::this_thread::sleep_for(20ms);
   } while (Clock::now() < deadline);
@@ -134,19 +156,19 @@ std::optional<XWindow> VirtualDisplay::FindWindow(const std::string& title,
 
 std::optional<Rect> VirtualDisplay::WindowArea(XWindow window) const {
   XWindowAttributes attributes{};
-  if (!XGetWindowAttributes(connection_, window, &attributes) ||
+  if (!XGetWindowAttributes(Connection(), window, &attributes) ||
       attributes.map_state != IsViewable)
     return std::nullopt;
   int x = 0, y = 0;
   Window child = 0;
-  XTranslateCoordinates(connection_, window, DefaultRootWindow(connection_), 0, 0, &x, &y,
+  XTranslateCoordinates(Connection(), window, DefaultRootWindow(Connection()), 0, 0, &x, &y,
                         &child);
   return Rect{x, y, x + attributes.width, y + attributes.height};
 }
 
 ScreenPicture VirtualDisplay::Capture() const {
   ScreenPicture picture;
-  XImage* image = XGetImage(connection_, DefaultRootWindow(connection_), 0, 0, options_.width,
+  XImage* image = XGetImage(Connection(), DefaultRootWindow(Connection()), 0, 0, options_.width,
                             options_.height, AllPlanes, ZPixmap);
   if (!image) throw std::runtime_error("XGetImage failed");
   // The channel masks say where red, green and blue are, whatever the depth.
@@ -187,18 +209,18 @@ std::optional<ScreenPicture> VirtualDisplay::WaitForPicture(
 void VirtualDisplay::PressKeys(const std::vector<std::string>& keys) const {
   for (const std::string& key : keys) {
     const KeySym symbol = XStringToKeysym(key.c_str());
-    const KeyCode code = symbol == NoSymbol ? 0 : XKeysymToKeycode(connection_, symbol);
+    const KeyCode code = symbol == NoSymbol ? 0 : XKeysymToKeycode(Connection(), symbol);
     if (code == 0) throw std::invalid_argument("no key " + key);
-    XTestFakeKeyEvent(connection_, code, True, CurrentTime);
+    XTestFakeKeyEvent(Connection(), code, True, CurrentTime);
   }
-  XSync(connection_, False);
+  XSync(Connection(), False);
 }
 
 void VirtualDisplay::ReleaseKeys(const std::vector<std::string>& keys) const {
   for (const std::string& key : keys)
-    XTestFakeKeyEvent(connection_, XKeysymToKeycode(connection_, XStringToKeysym(key.c_str())),
+    XTestFakeKeyEvent(Connection(), XKeysymToKeycode(Connection(), XStringToKeysym(key.c_str())),
                       False, CurrentTime);
-  XSync(connection_, False);
+  XSync(Connection(), False);
 }
 
 void VirtualDisplay::HoldKeys(const std::vector<std::string>& keys,
@@ -209,7 +231,7 @@ void VirtualDisplay::HoldKeys(const std::vector<std::string>& keys,
 }
 
 XWindow VirtualDisplay::OpenOtherWindow(Rect area) {
-  Display* d = connection_;
+  Display* d = connection_.get();
   const Window window = XCreateSimpleWindow(d, DefaultRootWindow(d), area.left, area.top,
                                             area.Width(), area.Height(), 0, 0,
                                             WhitePixel(d, DefaultScreen(d)));
@@ -222,14 +244,29 @@ XWindow VirtualDisplay::OpenOtherWindow(Rect area) {
 }
 
 void VirtualDisplay::GiveFocusTo(XWindow window) const {
-  XSetInputFocus(connection_, window, RevertToPointerRoot, CurrentTime);
-  XSync(connection_, False);
+  if (!windowManager_) {
+    XSetInputFocus(Connection(), window, RevertToPointerRoot, CurrentTime);
+    XSync(Connection(), False);
+    return;
+  }
+  // With a window manager the focus is its business: ask it as a task bar would, which also
+  // brings back a window that was minimised.
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(Connection(), "_NET_ACTIVE_WINDOW", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = 2;  // from a pager or task bar
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(Connection(), DefaultRootWindow(Connection()), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &event);
+  XSync(Connection(), False);
 }
 
 XWindow VirtualDisplay::FocusedWindow() const {
   Window focus = 0;
   int revert = 0;
-  XGetInputFocus(connection_, &focus, &revert);
+  XGetInputFocus(Connection(), &focus, &revert);
   return focus;
 }
 

@@ -35,7 +35,7 @@ class VirtualDisplay {
   const std::string& Name() const { return name_; }  // e.g. ":3", for DISPLAY
   int Width() const { return options_.width; }
   int Height() const { return options_.height; }
-  _XDisplay* Connection() const { return connection_; }
+  _XDisplay* Connection() const { return connection_.get(); }
 
   // The window whose title is `title`, searched in the whole tree, waiting up to `timeout`.
   std::optional<XWindow> FindWindow(const std::string& title,
@@ -65,11 +65,16 @@ class VirtualDisplay {
   void StartServer();
   void StartWindowManager();
 
+  struct CloseConnection {
+    void operator()(_XDisplay* connection) const;
+  };
+
   Options options_;
   std::string name_;
   std::unique_ptr<ChildProcess> server_;
   std::unique_ptr<ChildProcess> windowManager_;
-  _XDisplay* connection_ = nullptr;
+  // Last, so that it goes first: Xlib ends the process when its server vanishes under it.
+  std::unique_ptr<_XDisplay, CloseConnection> connection_;
 };
 
 }  // namespace window_harness
