@@ -103,7 +103,8 @@ bool BmpHeaderIsSafe(std::span<const std::uint8_t> file) {
   if (tableEnd > pixelOffset || pixelOffset >= file.size()) return false;
   if (h.compression == kRle8 || h.compression == kRle4) return true;  // runs end where they say
   // Each row is padded to whole 32-bit words.
-  const std::uint64_t rowBytes = (static_cast<std::uint64_t>(h.width) * h.bitsPerPixel + 31) / 32 * 4;
+  const std::uint64_t rowBytes =
+      (static_cast<std::uint64_t>(h.width) * h.bitsPerPixel + 31) / 32 * 4;
   return rowBytes * rows <= file.size() - pixelOffset;
 }
 

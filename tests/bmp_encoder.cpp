@@ -99,7 +99,8 @@ void PutRleRow(std::string& out, const std::vector<int>& row, int bitsPerPixel) 
   }
 }
 
-std::string Pixels(const TestImage& image, const BmpKind& kind, const std::vector<Colour>& palette) {
+std::string Pixels(const TestImage& image, const BmpKind& kind,
+                   const std::vector<Colour>& palette) {
   std::string out;
   const std::vector<int> rows = RowOrder(image, kind.topDown);
   if (kind.compression == BmpKind::Rle8 || kind.compression == BmpKind::Rle4) {
@@ -246,5 +247,6 @@ std::string EncodeBmp(const TestImage& image, const BmpKind& kind) {
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

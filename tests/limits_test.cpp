@@ -69,7 +69,8 @@ TEST_F(LimitsTest, SpritesAtTheLimitsDrawNothing) {
   for (const Place& p : places) {
     SCOPED_TRACE(p.name);
     platform::ClearBackBuffer(Navy);
-    for (int sprite : {SpritePlayer, SpriteMonster, SpriteShot}) platform::DrawSprite(sprite, p.x, p.y);
+    for (int sprite : {SpritePlayer, SpriteMonster, SpriteShot})
+      platform::DrawSprite(sprite, p.x, p.y);
     const Picture picture = BackBuffer();
     EXPECT_EQ(FindColour(picture, Navy).count, 800 * 600);
   }

@@ -56,7 +56,8 @@ TEST_F(SpriteFileTest, WhatIsNotARegularFileGivesNoImageWithoutBlocking) {
     const std::filesystem::path path = PathOf(odd.name[0] == '/' ? "device.bmp" : "odd.bmp");
     std::filesystem::remove_all(path);
     odd.make(path);
-    auto read = std::async(std::launch::async, [&path] { return ReadBmpFile(path.string().c_str()); });
+    auto read =
+        std::async(std::launch::async, [&path] { return ReadBmpFile(path.string().c_str()); });
     if (read.wait_for(std::chrono::seconds(2)) == std::future_status::timeout) {
       ADD_FAILURE() << "reading blocked";
 #ifndef _WIN32

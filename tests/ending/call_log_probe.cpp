@@ -47,7 +47,8 @@ void SDL_Quit() {
 int SDL_PollEvent(SDL_Event* event) {
   const int got = Real<int (*)(SDL_Event*)>("SDL_PollEvent")(event);
   if (got && event && event->type == SDL_QUIT) Log("quit request");
-  if (got && event && event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_CLOSE)
+  if (got && event && event->type == SDL_WINDOWEVENT &&
+      event->window.event == SDL_WINDOWEVENT_CLOSE)
     Log("close request");
   return got;
 }
