@@ -189,7 +189,7 @@ const std::vector<Colour>& ExactColours() {
 TestImage PatternFor(const BmpKind& kind) {
   const auto& colours = ExactColours();
   const int n = kind.bitsPerPixel == 1 ? 2 : static_cast<int>(colours.size());
-  TestImage image(7, 4, colours[0]);
+  TestImage image(8, 4, colours[0]);
   for (int y = 0; y < image.height; ++y)
     for (int x = 0; x < image.width; ++x) image.Set(x, y, colours[x < 3 ? y % n : (3 * x + y) % n]);
   return image;

@@ -24,8 +24,9 @@ const std::vector<BmpKind>& EveryBmpKind();
 // is 0 or 255. Palette kinds take as many as their depth allows.
 const std::vector<platform::Colour>& ExactColours();
 
-// A 7 × 4 image in those colours: a run of three at the start of each row, then colours that
-// change with every pixel, so that a flipped row order, a lost run or a misplaced nibble shows.
+// An 8 × 4 image in those colours: a run of three at the start of each row, then five colours
+// that change with every pixel (an odd stretch, which RLE pads), so that a flipped row order, a
+// lost run or a misplaced nibble shows.
 TestImage PatternFor(const BmpKind& kind);
 
 // The whole file. Palette kinds need an image of at most 2^bitsPerPixel colours.
