@@ -9,14 +9,20 @@ volatile std::sig_atomic_t pendingSignal = 0;
 
 extern "C" void NoteStopSignal(int signal) { pendingSignal = signal; }
 
+// A signal that whoever started the game chose to ignore (nohup, a background job) stays
+// ignored.
+void Catch(int signal) {
+  if (std::signal(signal, NoteStopSignal) == SIG_IGN) std::signal(signal, SIG_IGN);
+}
+
 }  // namespace
 
 void CatchStopSignals() {
 #ifdef SIGHUP
-  std::signal(SIGHUP, NoteStopSignal);
+  Catch(SIGHUP);
 #endif
-  std::signal(SIGINT, NoteStopSignal);
-  std::signal(SIGTERM, NoteStopSignal);
+  Catch(SIGINT);
+  Catch(SIGTERM);
 }
 
 int PendingStopSignal() { return pendingSignal; }

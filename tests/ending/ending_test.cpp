@@ -101,6 +101,24 @@ INSTANTIATE_TEST_SUITE_P(Ways, StopTest,
                                            Stop{"SIGTERM", SIGTERM}, Stop{"SIGHUP", SIGHUP}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(EndingTest, AHangupIgnoredByWhoeverStartedTheGameStaysIgnored) {
+  // As under nohup: the game inherits SIGHUP ignored.
+  const auto previous = std::signal(SIGHUP, SIG_IGN);
+  StartLoggedGame();
+  std::signal(SIGHUP, previous);
+  game->WaitFrames(5);
+  game->Process().Signal(SIGHUP);
+  game->WaitFrames(30);
+  ASSERT_TRUE(game->Process().Running()) << "a hangup ignored by the parent ended the game";
+  EXPECT_FALSE(Logged("SDL quit"));
+
+  display->PressKeys({"Escape"});
+  const auto ending = game->WaitForExit(2s);
+  display->ReleaseKeys({"Escape"});
+  ASSERT_TRUE(ending);
+  EXPECT_EQ(*ending, Ending{.exitCode = 0}) << Describe(*ending);
+}
+
 TEST_F(EndingTest, ACloseRequestArrivesAndIsIgnored) {
   StartLoggedGame();
   const XWindow window = game->Window();
