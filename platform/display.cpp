@@ -170,9 +170,6 @@ void OpenDisplay(int width, int height, int /*bitsPerPixel: always 32-bit colour
   } else {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     display.window = OpenWindow(width, height, title);
-#ifdef _WIN32
-    HoldWindowsLogoKeys(display.window);
-#endif
     display.renderer = OpenRenderer(display.window);
     SDL_RenderSetLogicalSize(display.renderer, width, height);
     display.pacer.emplace(RefreshPeriod(display.window));
@@ -190,13 +187,21 @@ void OpenDisplay(int width, int height, int /*bitsPerPixel: always 32-bit colour
   SDL_RenderClear(display.renderer);
   BuildSpriteTextures();
   BuildFontTexture();
+#ifdef _WIN32
+  // Last, so that the hook is set once the game is about to handle its messages every frame;
+  // Windows drops a keyboard hook that keeps other programs waiting.
+  if (display.window) HoldWindowsLogoKeys(display.window);
+#endif
 }
 
 void Flip() {
+  // Nothing was drawn in a pass without the focus, so the pass that gets it back has no
+  // picture to show yet: the next one will.
+  const bool pictureDrawn = display.focused;
   SDL_Event event;
   while (SDL_PollEvent(&event)) HandleEvent(event);
   StopOnSignal();
-  if (!display.focused || !display.renderer) return;
+  if (!pictureDrawn || !display.focused || !display.renderer) return;
   PresentAndPace();
   ++presentedFrames;
 }
@@ -208,9 +213,9 @@ void ClearBackBuffer(Colour colour) {
   if (!renderer || !display.focused) return;
   int outputWidth = 0, outputHeight = 0;
   SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
-  const Uint8 r = colour & 0xFF, g = (colour >> 8) & 0xFF, b = (colour >> 16) & 0xFF;
+  const SDL_Color c = ToSdlColour(colour);
   if (outputWidth == display.width && outputHeight == display.height) {
-    SDL_SetRenderDrawColor(renderer, r, g, b, 255);
+    SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, 255);
     SDL_RenderClear(renderer);
     return;
   }
@@ -218,7 +223,7 @@ void ClearBackBuffer(Colour colour) {
   // playfield is filled.
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
   SDL_RenderClear(renderer);
-  SDL_SetRenderDrawColor(renderer, r, g, b, 255);
+  SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, 255);
   const SDL_Rect playfield{0, 0, display.width, display.height};
   SDL_RenderFillRect(renderer, &playfield);
 }

@@ -8,6 +8,7 @@ inline constexpr int GlyphRows = 13;     // height of a glyph picture
 inline constexpr char FirstGlyph = ' ';
 inline constexpr char LastGlyph = '~';
 inline constexpr int GlyphCount = LastGlyph - FirstGlyph + 1;
+static_assert(GlyphAdvance > GlyphColumns, "letters would touch");
 // One picture per character FirstGlyph..LastGlyph in order: GlyphRows strings of GlyphColumns
 // characters each, '#' for a lit pixel and '.' for an unlit one.
 extern const char* const GlyphPictures[GlyphCount][GlyphRows];

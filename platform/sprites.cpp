@@ -54,9 +54,8 @@ void BuildTexture(Sprite& sprite) {
 }
 
 void SetColourKey(SDL_Surface* image, Colour colour) {
-  SDL_SetColorKey(image, SDL_TRUE,
-                  SDL_MapRGB(image->format, colour & 0xFF, (colour >> 8) & 0xFF,
-                             (colour >> 16) & 0xFF));
+  const SDL_Color c = ToSdlColour(colour);
+  SDL_SetColorKey(image, SDL_TRUE, SDL_MapRGB(image->format, c.r, c.g, c.b));
 }
 
 }  // namespace
@@ -95,9 +94,8 @@ void DrawSprite(int number, std::int32_t x, std::int32_t y) {
   const auto copy =
       ClipToScreen(x, y, sprite->image->w, sprite->image->h, ScreenWidth(), ScreenHeight());
   if (!copy) return;
-  const SDL_Rect source{copy->source.x, copy->source.y, copy->source.w, copy->source.h};
-  const SDL_Rect destination{copy->destination.x, copy->destination.y, copy->destination.w,
-                             copy->destination.h};
+  const SDL_Rect source = ToSdlRect(copy->source);
+  const SDL_Rect destination = ToSdlRect(copy->destination);
   SDL_RenderCopy(CurrentRenderer(), sprite->texture, &source, &destination);
 }
 

@@ -57,7 +57,8 @@ void SetTransparentTextBackground() {}
 
 void DrawText(int x, int y, const char* text, Colour colour) {
   if (!fontTexture || !text || !DisplayHasFocus()) return;  // see ClearBackBuffer
-  SDL_SetTextureColorMod(fontTexture, colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+  const SDL_Color c = ToSdlColour(colour);
+  SDL_SetTextureColorMod(fontTexture, c.r, c.g, c.b);
   std::int64_t left = x;
   for (const char* c = text; *c; ++c, left += GlyphAdvance) {
     if (*c < FirstGlyph || *c > LastGlyph || *c == ' ') continue;
@@ -66,10 +67,9 @@ void DrawText(int x, int y, const char* text, Colour colour) {
                                    ScreenWidth(), ScreenHeight());
     if (!copy) continue;
     const int glyph = *c - FirstGlyph;
-    const SDL_Rect source{glyph * GlyphColumns + copy->source.x, copy->source.y, copy->source.w,
-                          copy->source.h};
-    const SDL_Rect destination{copy->destination.x, copy->destination.y, copy->destination.w,
-                               copy->destination.h};
+    SDL_Rect source = ToSdlRect(copy->source);
+    source.x += glyph * GlyphColumns;  // the glyph's place in the strip
+    const SDL_Rect destination = ToSdlRect(copy->destination);
     SDL_RenderCopy(CurrentRenderer(), fontTexture, &source, &destination);
   }
 }

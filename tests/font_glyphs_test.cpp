@@ -26,11 +26,6 @@ std::string Picture(char c) {
 
 std::string Quoted(char c) { return std::string("glyph '") + c + "'"; }
 
-TEST(FontGlyphs, AdvanceLeavesABlankColumnAfterEveryPicture) {
-    EXPECT_EQ(platform::GlyphAdvance, GlyphColumns + 1);
-    EXPECT_EQ(platform::GlyphCount, 95);
-}
-
 TEST(FontGlyphs, EveryRowHasExactlyTheGlyphWidthOfHashesAndDots) {
     for (char c = FirstGlyph; c <= LastGlyph; ++c) {
         for (int r = 0; r < GlyphRows; ++r) {

@@ -91,8 +91,15 @@ TEST_F(GameTest, WithoutTheFocusKeysReadReleasedNothingIsPresentedAndTheGameGoes
 
   Send(SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_GAINED);
   RunPasses(1, {SDL_SCANCODE_RIGHT});
-  EXPECT_EQ(PresentedFrames(), presented + 1);
   EXPECT_EQ(PlayerX, 5);
+  // The picture left from before the focus went is never shown: the first one presented is
+  // the one drawn after it came back.
+  EXPECT_EQ(PresentedFrames(), presented);
+  const auto drawnBack = BackBuffer();
+  RunPasses(1);
+  EXPECT_EQ(PresentedFrames(), presented + 1);
+  EXPECT_EQ(platform::testing::FrontBuffer().pixels, drawnBack.pixels);
+  EXPECT_EQ(FindColour(drawnBack, PlayerColour).left, 5);
 }
 
 TEST_F(GameTest, WithoutTheFocusNothingIsDrawnNotEvenTheBackground) {
