@@ -54,6 +54,15 @@ class EndingTest : public WindowTest {
     return lines;
   }
 
+  // The game still runs: Escape, held, must end it normally.
+  void ExpectEscapeEndsItWithZero() {
+    display->PressKeys({"Escape"});
+    const auto ending = game->WaitForExit(2s);
+    display->ReleaseKeys({"Escape"});
+    ASSERT_TRUE(ending);
+    EXPECT_EQ(*ending, Ending{.exitCode = 0}) << Describe(*ending);
+  }
+
   bool Logged(const std::string& call) const {
     const auto calls = Calls();
     return std::find(calls.begin(), calls.end(), call) != calls.end();
@@ -112,11 +121,7 @@ TEST_F(EndingTest, AHangupIgnoredByWhoeverStartedTheGameStaysIgnored) {
   ASSERT_TRUE(game->Process().Running()) << "a hangup ignored by the parent ended the game";
   EXPECT_FALSE(Logged("SDL quit"));
 
-  display->PressKeys({"Escape"});
-  const auto ending = game->WaitForExit(2s);
-  display->ReleaseKeys({"Escape"});
-  ASSERT_TRUE(ending);
-  EXPECT_EQ(*ending, Ending{.exitCode = 0}) << Describe(*ending);
+  ExpectEscapeEndsItWithZero();
 }
 
 TEST_F(EndingTest, ACloseRequestArrivesAndIsIgnored) {
@@ -137,11 +142,7 @@ TEST_F(EndingTest, ACloseRequestArrivesAndIsIgnored) {
   EXPECT_GT(PlayerArea(Look()).left, before.left) << "the game stopped playing";
   EXPECT_FALSE(Logged("SDL quit"));
 
-  display->PressKeys({"Escape"});
-  const auto ending = game->WaitForExit(2s);
-  display->ReleaseKeys({"Escape"});
-  ASSERT_TRUE(ending);
-  EXPECT_EQ(*ending, Ending{.exitCode = 0}) << Describe(*ending);
+  ExpectEscapeEndsItWithZero();
 }
 
 }  // namespace
