@@ -112,13 +112,6 @@ void PresentAndPace() {
   if (wait > FlipPacer::Clock::duration::zero()) std::this_thread::sleep_for(wait);
 }
 
-void RebuildTextures() {
-  FreeSpriteTextures();
-  FreeFontTexture();
-  BuildSpriteTextures();
-  BuildFontTexture();
-}
-
 void ComeBackToForeground() {
   display.focused = true;
   if (display.window && (SDL_GetWindowFlags(display.window) & SDL_WINDOW_MINIMIZED))
@@ -131,8 +124,9 @@ void HandleEvent(const SDL_Event& event) {
       if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) ComeBackToForeground();
       if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) display.focused = false;
       break;
-    case SDL_RENDER_DEVICE_RESET:
-      RebuildTextures();
+    case SDL_RENDER_DEVICE_RESET:  // each build lets go of the lost texture first
+      BuildSpriteTextures();
+      BuildFontTexture();
       break;
     default:  // quit requests and mouse clicks are not the game's business
       break;
@@ -166,7 +160,6 @@ void OpenDisplay(int width, int height, int /*bitsPerPixel: always 32-bit colour
     memoryFrontBuffer = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
                                                        SDL_PIXELFORMAT_ARGB8888);
     display.renderer = SDL_CreateSoftwareRenderer(display.memoryBackBuffer);
-    display.focused = true;
   } else {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     display.window = OpenWindow(width, height, title);
@@ -174,8 +167,8 @@ void OpenDisplay(int width, int height, int /*bitsPerPixel: always 32-bit colour
     SDL_RenderSetLogicalSize(display.renderer, width, height);
     display.pacer.emplace(RefreshPeriod(display.window));
     SDL_ShowCursor(SDL_DISABLE);
-    display.focused = true;
   }
+  display.focused = true;
   presentedFrames = 0;
   // Both buffers start black: clear one, show it, clear the other.
   SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
